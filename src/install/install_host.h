@@ -1,5 +1,6 @@
 #pragma once
 // What the install sequence needs of the window that runs it.
+#include "vcl/files.h"
 #include "vcl/process.h"
 
 #include <string>
@@ -14,4 +15,6 @@ class InstallHost {
     virtual void ShowError(const std::string& text) = 0;
     // Closes the main form; the program ends once the current event is handled.
     virtual void CloseMainForm() = 0;
+    // The running wizard: the files to install lie beside it.
+    virtual std::string SourceExecutable() const { return vcl::ExecutablePath(); }
 };

@@ -29,11 +29,12 @@ void CopyInto(const Deployed& file) {
 
 } // namespace
 
-void DeployFiles(const std::string& installPath, vcl::NativeWindow owner) {
+void DeployFiles(const std::string& installPath, const std::string& sourceExe,
+                 vcl::NativeWindow owner) {
     if (!vcl::DirectoryExists(installPath) && !vcl::CreateDir(installPath)) {
         throw vcl::Exception("Невозможно создать директорию");
     }
-    const std::string exe = vcl::ExecutablePath();
+    const std::string& exe = sourceExe;
     const std::string source = vcl::ExtractFilePath(exe);
     const std::string exeName = vcl::ExtractFileName(exe);
     const Deployed files[] = {
@@ -61,7 +62,7 @@ bool RunInstall(const InstallerSettings& settings, InstallHost& host) {
     try {
         before = vcl::RegistrySnapshot::Take(ProductKeyPath);
         SaveSettings(settings.InstallPath, settings.ServerAddress, settings.UseGoogle);
-        DeployFiles(settings.InstallPath, host.OwnerWindow());
+        DeployFiles(settings.InstallPath, host.SourceExecutable(), host.OwnerWindow());
         for (const TVortan& entry : settings.Pults) {
             SavePultPassword(entry.Pult, entry.Password);
         }

@@ -14,7 +14,8 @@ inline constexpr const char* InstallClosingLine = " Программа уста�
 // whole install succeeded.
 bool RunInstall(const InstallerSettings& settings, InstallHost& host);
 
-// Creates the install folder when missing, copies the add-on, the uninstall
-// script and the running executable into it and has the add-on registered.
-// Raises vcl::Exception on the first failure.
-void DeployFiles(const std::string& installPath, vcl::NativeWindow owner);
+// Creates the install folder when missing, copies the add-on and the uninstall
+// script from beside `sourceExe`, and `sourceExe` itself, into it, and has the
+// add-on registered. Raises vcl::Exception on the first failure.
+void DeployFiles(const std::string& installPath, const std::string& sourceExe,
+                 vcl::NativeWindow owner);
