@@ -3,7 +3,7 @@
 // painting.
 #include <string>
 
-struct HWND__;
+struct HWND__; // NOLINT(bugprone-reserved-identifier): the system header's own name
 
 namespace vcl {
 

@@ -28,7 +28,9 @@ class FakeHost : public InstallHost {
     int closed = 0;
 };
 
-std::wstring ClassesKey(const std::wstring& rest) { return L"Software\\Classes\\" + rest; }
+std::wstring ClassesKey(const std::wstring& rest) {
+    return L"Software\\Classes\\" + rest;
+}
 
 // Where the stand-in add-on says it is registered, if it is.
 std::optional<fs::path> RegisteredServer() {
@@ -67,11 +69,11 @@ std::string Utf8(const fs::path& p) {
 // The regsvr32 the wizard starts and the stand-in's registration live in the
 // prefix's real HKEY_CURRENT_USER, so these tests use it and clean it up.
 class Install : public ::testing::Test {
-  protected:
+  public:
     void SetUp() override {
         ForgetProduct();
         ForgetRegistration();
-        fs::copy_file(STANDIN_DLL, dist.Path() / "VortanBar.dll");
+        fs::copy_file(VORTANBAR_STANDIN_DLL, dist.Path() / "VortanBar.dll");
         WriteFileBytes(dist.Path() / "uninstall.bat", "@echo off\r\nrem uninstall\r\n");
         WriteFileBytes(dist.Path() / "VortanBarSetup.exe", "MZ the wizard");
         host.exe = Utf8(dist.Path() / "VortanBarSetup.exe");
@@ -176,6 +178,7 @@ struct FailureCase {
     const char* what;
     std::function<void(Install&, InstallerSettings&, fs::path&)> arrange;
     std::string message;
+    bool copied;     // whether the three files were in place before the failure
     bool registered; // whether the add-on got registered before the failure
 };
 
@@ -194,9 +197,7 @@ class InstallFailure : public Install {
         // The previous install's settings and consoles are back, byte for byte.
         EXPECT_EQ(vcl::RegistrySnapshot::Take("SOFTWARE\\Dremvik\\VortanBar"), before);
         EXPECT_EQ(RegisteredServer().has_value(), c.registered);
-        if (!c.registered) {
-            EXPECT_FALSE(fs::exists(folder / "VortanBarSetup.exe"));
-        }
+        EXPECT_EQ(fs::exists(folder / "VortanBarSetup.exe"), c.copied);
     }
 };
 
@@ -206,7 +207,7 @@ TEST_F(InstallFailure, ParentFolderMissing) {
                s.InstallPath += "\\deeper";
                folder /= "deeper";
            },
-           "Невозможно создать директорию", false});
+           "Невозможно создать директорию", false, false});
 }
 
 TEST_F(InstallFailure, FileWhereTheFolderShouldBe) {
@@ -216,7 +217,7 @@ TEST_F(InstallFailure, FileWhereTheFolderShouldBe) {
                WriteFileBytes(folder, "x");
                s.InstallPath = Utf8(folder);
            },
-           "Невозможно создать директорию", false});
+           "Невозможно создать директорию", false, false});
 }
 
 TEST_F(InstallFailure, UninstallScriptMissing) {
@@ -224,7 +225,7 @@ TEST_F(InstallFailure, UninstallScriptMissing) {
            [](Install& t, InstallerSettings&, fs::path&) {
                fs::remove(t.dist.Path() / "uninstall.bat");
            },
-           "Невозможно скопировать файл uninstall.bat", false});
+           "Невозможно скопировать файл uninstall.bat", false, false});
 }
 
 TEST_F(InstallFailure, AddOnMissing) {
@@ -232,7 +233,7 @@ TEST_F(InstallFailure, AddOnMissing) {
            [](Install& t, InstallerSettings&, fs::path&) {
                fs::remove(t.dist.Path() / "VortanBar.dll");
            },
-           "Невозможно скопировать файл VortanBar.dll", false});
+           "Невозможно скопировать файл VortanBar.dll", false, false});
 }
 
 TEST_F(InstallFailure, TargetHeldOpenByAnotherProgram) {
@@ -244,17 +245,17 @@ TEST_F(InstallFailure, TargetHeldOpenByAnotherProgram) {
                                   0, nullptr, CREATE_ALWAYS, 0, nullptr);
                ASSERT_NE(held, INVALID_HANDLE_VALUE);
            },
-           "Невозможно скопировать файл uninstall.bat", false});
+           "Невозможно скопировать файл uninstall.bat", false, false});
     CloseHandle(held);
 }
 
 TEST_F(InstallFailure, RegistrationFails) {
     Check({"registration fails",
            [](Install& t, InstallerSettings&, fs::path&) {
-               fs::copy_file(FAILING_DLL, t.dist.Path() / "VortanBar.dll",
+               fs::copy_file(VORTANBAR_FAILING_DLL, t.dist.Path() / "VortanBar.dll",
                              fs::copy_options::overwrite_existing);
            },
-           "Невозможно зарегистрировать Вортан.Бар в системе", false});
+           "Невозможно зарегистрировать Вортан.Бар в системе", true, false});
 }
 
 TEST_F(InstallFailure, ConsoleKeyCannotBeCreated) {
@@ -263,5 +264,21 @@ TEST_F(InstallFailure, ConsoleKeyCannotBeCreated) {
            [&tooLong](Install&, InstallerSettings& s, fs::path&) {
                s.Pults.Append({tooLong, "x"});
            },
-           "Failed to create key 'SOFTWARE\\Dremvik\\VortanBar\\" + tooLong + "'", true});
+           "Failed to create key 'SOFTWARE\\Dremvik\\VortanBar\\" + tooLong + "'", true, true});
+}
+
+TEST_F(Install, SettingsThatCannotBeStoredStopBeforeAnyFileIsTouched) {
+    // Below a volatile key no lasting product key can be created.
+    HKEY h = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"SOFTWARE\\Dremvik", 0, nullptr,
+                              REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &h, nullptr),
+              ERROR_SUCCESS);
+    RegCloseKey(h);
+    EXPECT_FALSE(RunInstall(settings, host));
+    EXPECT_EQ(host.errors, std::vector<std::string>{
+                               "Failed to create key 'SOFTWARE\\Dremvik\\VortanBar\\'" + Closing});
+    EXPECT_EQ(host.closed, 1);
+    EXPECT_FALSE(fs::exists(settings.InstallPath));
+    EXPECT_FALSE(RegisteredServer());
+    EXPECT_FALSE(KeyExists(Product));
 }

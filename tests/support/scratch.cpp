@@ -37,10 +37,10 @@ ScratchHkcu::~ScratchHkcu() {
     RegDeleteKeyW(HKEY_CURRENT_USER, path_.c_str());
 }
 
-ScratchFolder::ScratchFolder(const std::string& tag) {
-    path_ = std::filesystem::temp_directory_path() /
+ScratchFolder::ScratchFolder(const std::string& tag)
+    : path_(std::filesystem::temp_directory_path() /
             ("vortanbar-" + tag + "-" + std::to_string(GetCurrentProcessId()) + "-" +
-             std::to_string(Counter()));
+             std::to_string(Counter()))) {
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
 }
