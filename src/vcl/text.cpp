@@ -39,4 +39,8 @@ std::string Trim(std::string_view text) {
     return std::string(text.substr(first, last - first));
 }
 
+std::size_t Utf16Length(std::string_view utf8) {
+    return Widen(utf8).size();
+}
+
 } // namespace vcl

@@ -12,4 +12,7 @@ std::string Narrow(std::wstring_view utf16);
 // Drops leading and trailing blanks and control characters (code units <= ' ').
 std::string Trim(std::string_view text);
 
+// Length in UTF-16 code units: what the system counts in a name.
+std::size_t Utf16Length(std::string_view utf8);
+
 } // namespace vcl

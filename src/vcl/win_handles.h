@@ -45,3 +45,32 @@ struct ItemListTraits {
 using UniqueItemList = UniqueHandle<ItemListTraits>;
 
 } // namespace vcl
+
+#include <commctrl.h>
+
+namespace vcl {
+
+struct ImageListTraits {
+    using pointer = HIMAGELIST;
+    static pointer invalid() { return nullptr; }
+    static void close(pointer h) { ImageList_Destroy(h); }
+};
+using UniqueImageList = UniqueHandle<ImageListTraits>;
+
+// Holds a successful CoInitialize; released with CoUninitialize.
+struct ComInitTraits {
+    using pointer = bool;
+    static pointer invalid() { return false; }
+    static void close(pointer) { CoUninitialize(); }
+};
+using UniqueComInit = UniqueHandle<ComInitTraits>;
+
+// A top-level window that no parent destroys.
+struct WindowTraits {
+    using pointer = HWND;
+    static pointer invalid() { return nullptr; }
+    static void close(pointer h) { DestroyWindow(h); }
+};
+using UniqueWindow = UniqueHandle<WindowTraits>;
+
+} // namespace vcl
