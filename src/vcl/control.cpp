@@ -6,6 +6,9 @@
 #include "vcl/text.h"
 #include "vcl/window_internals.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace vcl {
 
 TControl::~TControl() {
@@ -54,29 +57,57 @@ bool TControl::Enabled() const {
 
 namespace {
 
-// Moves the focus away from `control` (or a window inside it) to the next
-// control in tab order, so the keyboard does not end up on a dead window.
-void PassFocusOn(HWND control) {
+void InTabOrder(TControl* control, std::vector<TControl*>& out) {
+    out.push_back(control);
+    for (TControl* child : control->Controls()) {
+        InTabOrder(child, out);
+    }
+}
+
+bool IsWithin(const TControl* control, const TControl* ancestor) {
+    for (const TControl* c = control; c != nullptr; c = c->Parent()) {
+        if (c == ancestor) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Gives the focus to the next control in tab order outside `leaving` (or to
+// the form), so the keyboard never ends up on a disabled or hidden window.
+void PassFocusOn(TControl& leaving) {
+    TControl* root = &leaving;
+    while (root->Parent() != nullptr) {
+        root = root->Parent();
+    }
+    std::vector<TControl*> order;
+    InTabOrder(root, order);
+    const auto at = std::find(order.begin(), order.end(), &leaving);
+    const size_t start = static_cast<size_t>(at - order.begin());
+    for (size_t i = 1; i < order.size(); ++i) {
+        TControl* candidate = order[(start + i) % order.size()];
+        const LONG_PTR style = GetWindowLongPtrW(candidate->Handle(), GWL_STYLE);
+        if (!IsWithin(candidate, &leaving) && (style & WS_TABSTOP) != 0 && candidate->CanFocus()) {
+            candidate->SetFocus();
+            return;
+        }
+    }
+    ::SetFocus(root->Handle());
+}
+
+bool HasFocusWithin(HWND window) {
     HWND focus = GetFocus();
-    if (focus == nullptr || (focus != control && IsChild(control, focus) == FALSE)) {
-        return;
-    }
-    HWND root = GetAncestor(control, GA_ROOT);
-    HWND next = GetNextDlgTabItem(root, control, FALSE);
-    if (next == nullptr || next == control || IsChild(control, next) != FALSE) {
-        next = root;
-    }
-    ::SetFocus(next);
+    return focus != nullptr && (focus == window || IsChild(window, focus) != FALSE);
 }
 
 } // namespace
 
 void TControl::SetEnabled(bool enabled) {
-    if (!enabled) {
-        EnableWindow(handle_, FALSE);
-        PassFocusOn(handle_);
-    } else {
-        EnableWindow(handle_, TRUE);
+    // Asked before: the system drops the focus of a window it disables.
+    const bool hadFocus = !enabled && HasFocusWithin(handle_);
+    EnableWindow(handle_, enabled ? TRUE : FALSE);
+    if (hadFocus) {
+        PassFocusOn(*this);
     }
 }
 
@@ -85,19 +116,10 @@ bool TControl::Visible() const {
 }
 
 void TControl::SetVisible(bool visible) {
-    if (visible) {
-        ShowWindow(handle_, SW_SHOWNA);
-    } else {
-        // Hide first: GetNextDlgTabItem then skips this control.
-        HWND focus = GetFocus();
-        const bool hadFocus =
-            focus != nullptr && (focus == handle_ || IsChild(handle_, focus) != FALSE);
-        ShowWindow(handle_, SW_HIDE);
-        if (hadFocus) {
-            HWND root = GetAncestor(handle_, GA_ROOT);
-            HWND next = GetNextDlgTabItem(root, handle_, FALSE);
-            ::SetFocus(next != nullptr ? next : root);
-        }
+    const bool hadFocus = !visible && HasFocusWithin(handle_);
+    ShowWindow(handle_, visible ? SW_SHOWNA : SW_HIDE);
+    if (hadFocus) {
+        PassFocusOn(*this);
     }
 }
 
@@ -148,6 +170,10 @@ std::intptr_t TControl::WindowProc(unsigned message, std::uintptr_t wParam, std:
         return result;
     }
     switch (message) {
+    case WM_GETFONT:
+        return reinterpret_cast<LRESULT>(detail::FontHandle(font_));
+    case WM_SETFONT:
+        return 0; // the font comes from the description
     case WM_ERASEBKGND: {
         RECT r{};
         GetClientRect(handle_, &r);

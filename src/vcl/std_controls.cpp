@@ -259,8 +259,23 @@ void TRadioButton::UpdateTabStops() {
 // --- TBevel ----------------------------------------------------------------
 
 void TBevel::CreateHandle(const ControlRow& row) {
-    detail::MakeChildWindow(*this, L"Static", WS_VISIBLE | WS_CLIPSIBLINGS | SS_ETCHEDHORZ, 0,
-                            ParentHandle(*this), RowBounds(row), "", ControlId());
+    SetColor(Parent()->Color());
+    detail::MakeChildWindow(*this, detail::OwnClassName(detail::OwnClass::Bevel),
+                            WS_VISIBLE | WS_CLIPSIBLINGS, 0, ParentHandle(*this), RowBounds(row),
+                            "", ControlId());
+}
+
+std::intptr_t TBevel::WindowProc(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
+    if (message == WM_PAINT) {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(Handle(), &ps);
+        RECT r{};
+        GetClientRect(Handle(), &r);
+        DrawEdge(dc, &r, EDGE_ETCHED, BF_TOP); // shadow over highlight: a lowered line
+        EndPaint(Handle(), &ps);
+        return 0;
+    }
+    return TControl::WindowProc(message, wParam, lParam);
 }
 
 } // namespace vcl

@@ -90,8 +90,12 @@ class TRadioButton : public TControl {
     void UpdateTabStops();
 };
 
-// A lowered separator line.
+// A lowered separator line along its top edge.
 class TBevel : public TControl {
+  public:
+    std::intptr_t WindowProc(unsigned message, std::uintptr_t wParam,
+                             std::intptr_t lParam) override;
+
   protected:
     void CreateHandle(const ControlRow& row) override;
 };

@@ -53,6 +53,7 @@ const ClassInfo& Info(OwnClass kind) {
         {L"VclPageControl", 0},
         {L"VclTabSheet", 0},
         {L"VclImage", CS_HREDRAW | CS_VREDRAW},
+        {L"VclBevel", CS_HREDRAW | CS_VREDRAW},
     };
     return infos[static_cast<int>(kind)];
 }

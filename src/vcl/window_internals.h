@@ -14,7 +14,7 @@
 namespace vcl::detail {
 
 // Our own window classes; all of them share one window procedure.
-enum class OwnClass { Form, Panel, GroupBox, PageControl, TabSheet, Image };
+enum class OwnClass { Form, Panel, GroupBox, PageControl, TabSheet, Image, Bevel };
 const wchar_t* OwnClassName(OwnClass kind);
 
 // The control object of a window made by this layer, or nullptr.
