@@ -7,6 +7,8 @@
 
 namespace ui_testing {
 
+vcl::TForm* WizardTest::stuckForm_ = nullptr;
+
 std::ostream& operator<<(std::ostream& out, const ShownBox& box) {
     return out << "{\"" << box.text << "\", \"" << box.caption << "\", 0x" << std::hex << box.flags
                << std::dec << "}";
@@ -17,9 +19,13 @@ std::ostream& operator<<(std::ostream& out, const ShownBox& box) {
     if (h == nullptr || IsWindowVisible(h) == FALSE) {
         return ::testing::AssertionFailure() << button.Name() << " is not shown";
     }
+    // Up to its own top-level window; GetParent would go on to the owner.
     for (HWND w = h; w != nullptr; w = GetParent(w)) {
         if (IsWindowEnabled(w) == FALSE) {
             return ::testing::AssertionFailure() << button.Name() << " is disabled";
+        }
+        if ((GetWindowLongPtrW(w, GWL_STYLE) & WS_CHILD) == 0) {
+            break;
         }
     }
     SendMessageW(h, BM_CLICK, 0, 0);
@@ -69,10 +75,23 @@ WizardTest::WizardTest() {
         auto answer = std::move(modalAnswers_.front());
         modalAnswers_.pop_front();
         answer(form);
+        if (form.ModalResult() == vcl::mrNone) {
+            // The answer left keys for the dialog's loop; should they not close
+            // it, the test fails instead of waiting for ever.
+            stuckForm_ = &form;
+            SetTimer(nullptr, 0, 5000, [](HWND, UINT, UINT_PTR id, DWORD) {
+                KillTimer(nullptr, id);
+                if (stuckForm_ != nullptr && stuckForm_->ModalResult() == vcl::mrNone) {
+                    ADD_FAILURE() << "the modal form did not close";
+                    stuckForm_->SetModalResult(vcl::mrCancel);
+                }
+            });
+        }
     });
 }
 
 WizardTest::~WizardTest() {
+    stuckForm_ = nullptr;
     EXPECT_TRUE(modalAnswers_.empty()) << "a modal answer was not used";
     EXPECT_TRUE(folderAnswers_.empty()) << "a folder answer was not used";
 }

@@ -63,6 +63,10 @@ class WizardTest : public ::testing::Test {
         folderAnswers_.push_back(std::move(folder));
     }
     int ModalsShown() const { return modalsShown_; }
+    // From now on message boxes are the system's own.
+    void UseRealMessageBoxes() { app_.SetMessageBoxHook(nullptr); }
+    // From now on the folder chooser is the shell's own.
+    void UseRealFolderChooser() { app_.SetFolderChooserHook(nullptr); }
 
     std::vector<ShownBox> boxes;
     std::vector<FolderRequest> folderRequests;
@@ -73,6 +77,7 @@ class WizardTest : public ::testing::Test {
     std::deque<std::function<void(vcl::TForm&)>> modalAnswers_;
     std::deque<std::optional<std::string>> folderAnswers_;
     int modalsShown_ = 0;
+    static vcl::TForm* stuckForm_;
 };
 
 // Fills the editor and presses one of its buttons (from a modal answer).
