@@ -1,8 +1,7 @@
 // package/uninstall.bat run by the real cmd.exe against a real registration of
 // the stand-in add-on made by the real regsvr32.exe.
-#include "fixtures/standin/standin_clsid.h"
+#include "package/system_tools.h"
 #include "support/scratch.h"
-#include "vcl/win_handles.h"
 
 #include <gtest/gtest.h>
 
@@ -12,66 +11,16 @@
 #include <thread>
 
 using namespace testing_support;
+using namespace package_testing;
 namespace fs = std::filesystem;
 
 namespace {
 
 const std::wstring Company = L"SOFTWARE\\Dremvik";
 const std::wstring Product = L"SOFTWARE\\Dremvik\\VortanBar";
-const std::wstring ClassKey = L"Software\\Classes\\CLSID\\" STANDIN_CLSID;
-const std::wstring ProgIdKey = L"Software\\Classes\\VortanBar.StandIn";
-
-fs::path SystemFolder() {
-    wchar_t buf[MAX_PATH];
-    const UINT n = GetSystemDirectoryW(buf, MAX_PATH);
-    return fs::path(std::wstring(buf, n));
-}
-
-// Runs `program` from the system folder with `arguments`, waits, returns its exit code.
-DWORD RunSystemTool(const std::wstring& program, const std::wstring& arguments,
-                    const fs::path& cwd) {
-    const fs::path exe = SystemFolder() / program;
-    std::wstring commandLine = L"\"" + exe.wstring() + L"\" " + arguments;
-    STARTUPINFOW si{};
-    si.cb = sizeof(si);
-    PROCESS_INFORMATION pi{};
-    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
-                        nullptr, cwd.c_str(), &si, &pi)) {
-        ADD_FAILURE() << "cannot start " << exe << ": error " << GetLastError();
-        return ~0u;
-    }
-    const vcl::UniqueKernelHandle process(pi.hProcess);
-    const vcl::UniqueKernelHandle thread(pi.hThread);
-    if (WaitForSingleObject(process.get(), 120'000) != WAIT_OBJECT_0) {
-        TerminateProcess(process.get(), 99);
-        ADD_FAILURE() << exe << " did not finish";
-        return ~0u;
-    }
-    DWORD code = 0;
-    GetExitCodeProcess(process.get(), &code);
-    return code;
-}
-
-DWORD Register(const fs::path& dll) {
-    return RunSystemTool(L"regsvr32.exe", L"/s \"" + dll.wstring() + L"\"", SystemFolder());
-}
 
 DWORD RunUninstall(const fs::path& script, const fs::path& cwd) {
     return RunSystemTool(L"cmd.exe", L"/c \"" + script.wstring() + L"\"", cwd);
-}
-
-// The library the registration names, if the stand-in is registered at all.
-std::optional<std::wstring> RegisteredServer() {
-    const auto server = ReadRaw(ClassKey + L"\\InprocServer32", L"");
-    if (!server || !KeyExists(ProgIdKey)) {
-        return std::nullopt;
-    }
-    return std::wstring(reinterpret_cast<const wchar_t*>(server->bytes.data()));
-}
-
-void DeleteKey(const std::wstring& key) {
-    RegDeleteTreeW(HKEY_CURRENT_USER, key.c_str());
-    RegDeleteKeyW(HKEY_CURRENT_USER, key.c_str());
 }
 
 // The script leaves removing itself and its folder to a helper that may finish
@@ -210,37 +159,4 @@ TEST_F(UninstallScript, AddOnInUseFailsAndCanBeRunAgain) {
 
     EXPECT_EQ(RunUninstall(folder / "uninstall.bat", SystemFolder()), 0u);
     ExpectRemoved();
-}
-
-// What regsvr32 reports for each stand-in, and what each leaves registered.
-TEST(StandIn, RegistrationOutcomes) {
-    const struct {
-        const char* name;
-        const char* dll;
-        DWORD exitCode;
-        bool registered;
-    } cases[] = {
-        {"working stand-in", VORTANBAR_STANDIN_DLL, 0, true},
-        {"failing stand-in", VORTANBAR_FAILING_DLL, 5, false},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        DeleteKey(ClassKey);
-        DeleteKey(ProgIdKey);
-        ScratchFolder scratch("standin");
-        const fs::path dll = scratch.Path() / L"Вортан Бар" / "VortanBar.dll";
-        fs::create_directories(dll.parent_path());
-        fs::copy_file(c.dll, dll);
-        EXPECT_EQ(Register(dll), c.exitCode);
-        if (c.registered) {
-            EXPECT_EQ(RegisteredServer(), dll.wstring());
-            EXPECT_EQ(ReadRaw(ClassKey + L"\\InprocServer32", L"ThreadingModel"), Sz(L"Apartment"));
-            EXPECT_EQ(ReadRaw(ProgIdKey + L"\\CLSID", L""), Sz(STANDIN_CLSID));
-            EXPECT_EQ(
-                RunSystemTool(L"regsvr32.exe", L"/u /s \"" + dll.wstring() + L"\"", SystemFolder()),
-                0u);
-        }
-        EXPECT_FALSE(KeyExists(ClassKey));
-        EXPECT_FALSE(KeyExists(ProgIdKey));
-    }
 }
