@@ -222,12 +222,15 @@ void TfmMain::BtSelFolderClick(vcl::TControl& /*sender*/) {
 void TfmMain::RefreshPultList() {
     LbDescr->SetCaption("Укажите параметры ЖРН Вортан");
     BtNext->SetCaption("Установить");
+    // One update for the whole list, however long it is.
+    TLPults->BeginUpdate();
     TLPults->Clear();
     // Each row's data is its entry's position in Pults (the hidden TLCIndex
     // column): Edit and Delete find the entry through it, whatever the sorting.
     for (size_t i = 0; i < settings_.Pults.Count(); ++i) {
         TLPults->Add(settings_.Pults.At(i).Pult, static_cast<std::intptr_t>(i));
     }
+    TLPults->EndUpdate();
     BtNext->SetEnabled(TLPults->Count() > 0);
 }
 

@@ -6,15 +6,39 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <numeric>
+
 namespace vcl {
+namespace {
+
+// A key whose byte order is the order CompareString gives the texts: a sort
+// then converts each text once instead of twice per comparison.
+std::string SortKey(const std::string& text) {
+    const std::wstring wide = Widen(text);
+    const DWORD flags = LCMAP_SORTKEY | NORM_IGNORECASE;
+    const int n = LCMapStringW(LOCALE_USER_DEFAULT, flags, wide.c_str(),
+                               static_cast<int>(wide.size()), nullptr, 0);
+    std::string key(static_cast<size_t>(std::max(n, 0)), '\0');
+    if (n > 0) {
+        LCMapStringW(LOCALE_USER_DEFAULT, flags, wide.c_str(), static_cast<int>(wide.size()),
+                     reinterpret_cast<LPWSTR>(key.data()), n);
+    }
+    return key;
+}
+
+} // namespace
 
 TSortableList::TSortableList() = default;
 TSortableList::~TSortableList() = default;
 
 void TSortableList::CreateHandle(const ControlRow& row) {
     // No LVS_EDITLABELS: nothing typed into a cell could reach the model.
+    // LVS_OWNERDATA: the rows are ours and the list asks for the visible ones;
+    // it keeps focus and selection itself, so keyboard, mouse and screen
+    // readers work as with any list.
     const DWORD style = WS_VISIBLE | WS_TABSTOP | WS_GROUP | WS_CLIPSIBLINGS | LVS_REPORT |
-                        LVS_SINGLESEL | LVS_SHOWSELALWAYS;
+                        LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_OWNERDATA;
     HWND list =
         detail::MakeChildWindow(*this, WC_LISTVIEWW, style, WS_EX_CLIENTEDGE, Parent()->Handle(),
                                 {row.left, row.top, row.width, row.height}, "", ControlId());
@@ -67,27 +91,50 @@ std::string TSortableList::ColumnCaption(int index) const {
     return Narrow(text);
 }
 
-void TSortableList::Clear() {
-    SendMessageW(Handle(), LVM_DELETEALLITEMS, 0, 0);
+void TSortableList::BeginUpdate() {
+    if (updating_++ == 0 && IsWindowVisible(Handle())) {
+        SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
+        redrawSuspended_ = true;
+    }
+}
+
+void TSortableList::EndUpdate() {
+    if (updating_ == 0 || --updating_ > 0) {
+        return;
+    }
+    Sync();
+    if (redrawSuspended_) {
+        redrawSuspended_ = false;
+        SendMessageW(Handle(), WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(Handle(), nullptr, TRUE);
+    }
+}
+
+void TSortableList::Sync() {
+    // Rows still there keep their focus and selection.
+    SendMessageW(Handle(), LVM_SETITEMCOUNT, rows_.size(), LVSICF_NOSCROLL);
+    Sort();
     FitColumn();
+}
+
+void TSortableList::Clear() {
+    rows_.clear();
+    // No row keeps the focus or the selection.
+    SendMessageW(Handle(), LVM_DELETEALLITEMS, 0, 0);
+    if (updating_ == 0) {
+        FitColumn();
+    }
 }
 
 void TSortableList::Add(const std::string& text, std::intptr_t data) {
-    std::wstring wide = Widen(text);
-    LVITEMW item{};
-    item.mask = LVIF_TEXT | LVIF_PARAM;
-    item.iItem = Count();
-    item.pszText = wide.data();
-    item.lParam = data;
-    SendMessageW(Handle(), LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
-    if (sortOrder_ != TSortOrder::soNone) {
-        Sort();
+    rows_.push_back({Widen(text), data});
+    if (updating_ == 0) {
+        Sync();
     }
-    FitColumn();
 }
 
 int TSortableList::Count() const {
-    return static_cast<int>(SendMessageW(Handle(), LVM_GETITEMCOUNT, 0, 0));
+    return static_cast<int>(rows_.size());
 }
 
 int TSortableList::FocusedRow() const {
@@ -111,10 +158,16 @@ std::optional<std::intptr_t> TSortableList::FocusedData() const {
     return RowData(row);
 }
 
+int TSortableList::SelectedRow() const {
+    return static_cast<int>(SendMessageW(Handle(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1),
+                                         MAKELPARAM(LVNI_SELECTED, 0)));
+}
+
 void TSortableList::DeleteFocused() {
     const int row = FocusedRow();
-    if (row >= 0) {
+    if (row >= 0 && row < Count()) {
         SendMessageW(Handle(), LVM_DELETEITEM, row, 0);
+        rows_.erase(rows_.begin() + row);
     }
 }
 
@@ -130,11 +183,7 @@ std::string TSortableList::RowText(int row) const {
 }
 
 std::intptr_t TSortableList::RowData(int row) const {
-    LVITEMW item{};
-    item.mask = LVIF_PARAM;
-    item.iItem = row;
-    SendMessageW(Handle(), LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
-    return item.lParam;
+    return row >= 0 && row < Count() ? rows_[static_cast<size_t>(row)].data : 0;
 }
 
 void TSortableList::ToggleSort() {
@@ -144,35 +193,54 @@ void TSortableList::ToggleSort() {
     ShowSortMark();
 }
 
-int TSortableList::Compare(std::intptr_t a, std::intptr_t b, std::intptr_t self) {
-    // Called back from the list view: nothing may escape into comctl32.
-    try {
-        const auto* list = reinterpret_cast<const TSortableList*>(self);
-        int order = 0;
-        if (list->sortText_) {
-            const std::wstring left = Widen(list->sortText_(a));
-            const std::wstring right = Widen(list->sortText_(b));
-            order = CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, left.c_str(),
-                                   static_cast<int>(left.size()), right.c_str(),
-                                   static_cast<int>(right.size())) -
-                    CSTR_EQUAL;
-        }
-        if (order == 0) {
-            order = a < b ? -1 : (a > b ? 1 : 0); // equal texts keep the model's order
-        }
-        return list->sortOrder_ == TSortOrder::soDescending ? -order : order;
-    } catch (...) {
-        return 0;
-    }
-}
-
 void TSortableList::Sort() {
-    if (sortOrder_ == TSortOrder::soNone) {
+    if (sortOrder_ == TSortOrder::soNone || updating_ > 0) {
         return;
     }
-    auto callback = [](LPARAM a, LPARAM b, LPARAM self) -> int { return Compare(a, b, self); };
-    SendMessageW(Handle(), LVM_SORTITEMS, reinterpret_cast<WPARAM>(this),
-                 reinterpret_cast<LPARAM>(static_cast<PFNLVCOMPARE>(callback)));
+    std::vector<std::string> keys(rows_.size());
+    if (sortText_) {
+        for (size_t i = 0; i < rows_.size(); ++i) {
+            keys[i] = SortKey(sortText_(rows_[i].data));
+        }
+    }
+    std::vector<size_t> order(rows_.size());
+    std::iota(order.begin(), order.end(), size_t{0});
+    const bool descending = sortOrder_ == TSortOrder::soDescending;
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+        int c = keys[a].compare(keys[b]);
+        if (c == 0) {
+            // Equal texts keep the model's order.
+            const std::intptr_t x = rows_[a].data;
+            const std::intptr_t y = rows_[b].data;
+            c = x < y ? -1 : (x > y ? 1 : 0);
+        }
+        return descending ? c > 0 : c < 0;
+    });
+
+    // The focused and the selected row move with their entries, as they do
+    // when the system list sorts rows it holds itself.
+    const int focused = FocusedRow();
+    const int selected = SelectedRow();
+    std::vector<Row> sorted;
+    sorted.reserve(rows_.size());
+    std::vector<int> placeOf(rows_.size());
+    for (size_t k = 0; k < order.size(); ++k) {
+        placeOf[order[k]] = static_cast<int>(k);
+        sorted.push_back(std::move(rows_[order[k]]));
+    }
+    rows_ = std::move(sorted);
+    const auto place = [&](int row, UINT state) {
+        if (row >= 0 && row < Count()) {
+            LVITEMW item{};
+            item.stateMask = state;
+            item.state = state;
+            SendMessageW(Handle(), LVM_SETITEMSTATE, placeOf[static_cast<size_t>(row)],
+                         reinterpret_cast<LPARAM>(&item));
+        }
+    };
+    place(selected, LVIS_SELECTED);
+    place(focused, LVIS_FOCUSED);
+    InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void TSortableList::ShowSortMark() {
@@ -182,7 +250,8 @@ void TSortableList::ShowSortMark() {
         item.mask = HDI_FORMAT;
         SendMessageW(header, HDM_GETITEMW, column->Index(), reinterpret_cast<LPARAM>(&item));
         item.fmt &= ~(HDF_JUSTIFYMASK | HDF_SORTUP | HDF_SORTDOWN);
-        // The list view keeps its first column left-aligned; the header item can be centred.
+        // The list view keeps its first column left-aligned; the header item can be
+        // centred.
         item.fmt |= column->Centred() ? HDF_CENTER : HDF_LEFT;
         if (column->Index() == 0 && sortOrder_ == TSortOrder::soAscending) {
             item.fmt |= HDF_SORTUP;
@@ -217,9 +286,56 @@ bool TSortableList::Notify(const void* header, std::intptr_t& result) {
     case LVN_BEGINLABELEDITW:
         result = TRUE; // no editing in place
         return true;
+    case LVN_GETDISPINFOW: {
+        // The list hands us its own buffer to fill, through a const header.
+        auto* info = static_cast<NMLVDISPINFOW*>(const_cast<void*>(header));
+        LVITEMW& item = info->item;
+        if ((item.mask & LVIF_TEXT) != 0 && item.pszText != nullptr && item.cchTextMax > 0) {
+            const bool known = item.iItem >= 0 && item.iItem < Count();
+            lstrcpynW(item.pszText,
+                      known ? rows_[static_cast<size_t>(item.iItem)].text.c_str() : L"",
+                      item.cchTextMax);
+        }
+        result = 0;
+        return true;
+    }
+    case LVN_ODFINDITEMW: {
+        const auto* find = static_cast<const NMLVFINDITEMW*>(header);
+        result = FindRow(&find->lvfi, find->iStart);
+        return true;
+    }
     default:
         return false;
     }
+}
+
+int TSortableList::FindRow(const void* findInfo, int start) const {
+    const auto& what = *static_cast<const LVFINDINFOW*>(findInfo);
+    const int count = Count();
+    if ((what.flags & (LVFI_STRING | LVFI_PARTIAL)) == 0 || what.psz == nullptr || count == 0) {
+        return -1;
+    }
+    const int length = lstrlenW(what.psz);
+    const bool partial = (what.flags & LVFI_PARTIAL) != 0;
+    const bool wrap = (what.flags & LVFI_WRAP) != 0;
+    start = start >= 0 && start < count ? start : 0;
+    for (int k = 0; k < count; ++k) {
+        if (!wrap && start + k >= count) {
+            break;
+        }
+        const int row = (start + k) % count;
+        const std::wstring& text = rows_[static_cast<size_t>(row)].text;
+        const int compared = partial ? std::min(length, static_cast<int>(text.size()))
+                                     : static_cast<int>(text.size());
+        if (partial && compared < length) {
+            continue;
+        }
+        if (CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, text.c_str(), compared, what.psz,
+                           length) == CSTR_EQUAL) {
+            return row;
+        }
+    }
+    return -1;
 }
 
 } // namespace vcl

@@ -1,8 +1,10 @@
 #pragma once
 // A sortable report list over the system's list view. Each row carries a
-// number of the caller's (`data`, the row's lParam) that stays with the row
-// wherever sorting puts it on the screen; the caller finds its model entry
-// through it, never through the row's place.
+// number of the caller's (`data`, what a row's lParam would hold) that stays
+// with the row wherever sorting puts it on the screen; the caller finds its
+// model entry through it, never through the row's place. The rows live here
+// and the system list only asks for the ones it shows, so a list of thousands
+// is rebuilt in one step instead of thousands of inserts.
 #include "vcl/control.h"
 
 #include <cstdint>
@@ -45,6 +47,11 @@ class TSortableList : public TControl {
     // The header's text of a column, as the list shows it.
     std::string ColumnCaption(int index) const;
 
+    // Between BeginUpdate and EndUpdate the list is neither redrawn, resized
+    // nor re-sorted: a rebuild of many rows costs one update at the end.
+    void BeginUpdate();
+    void EndUpdate();
+
     void Clear();
     // Appends a row showing `text` in the first column; while the list is
     // sorted the row goes to its sorted place.
@@ -82,12 +89,24 @@ class TSortableList : public TControl {
     void CreateHandle(const ControlRow& row) override;
 
   private:
+    struct Row {
+        std::wstring text;
+        std::intptr_t data = 0;
+    };
+
+    // Tells the system list how many rows there are, sorts and fits the column.
+    void Sync();
     void Sort();
     void FitColumn();
     void ShowSortMark();
-    static int Compare(std::intptr_t a, std::intptr_t b, std::intptr_t self);
+    int SelectedRow() const;
+    // The row the keyboard's type-ahead search lands on, or -1.
+    int FindRow(const void* findInfo, int start) const;
 
     std::vector<std::unique_ptr<TListColumn>> columns_;
+    std::vector<Row> rows_;
+    int updating_ = 0;
+    bool redrawSuspended_ = false;
     std::function<std::string(std::intptr_t)> sortText_;
     TSortOrder sortOrder_ = TSortOrder::soNone;
     TNotifyEvent onDblClick_;

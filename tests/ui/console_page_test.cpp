@@ -280,4 +280,27 @@ TEST_F(ConsolePageTest, TheListItselfNeitherEditsCellsNorDeletesRows) {
     EXPECT_EQ(w.TLPults->Count(), 3);
 }
 
+// The list holds its rows itself and the system list asks only for those it
+// shows; the keyboard's type-ahead and a sort still land on the right entry.
+TEST_F(ConsolePageTest, TypingAndSortingKeepTheFocusOnItsEntry) {
+    SeedThree(); // rows: 1, 10, 2
+    TfmMain& w = OpenConsole();
+    w.TLPults->SetFocus();
+    w.TLPults->SetFocusedRow(0);
+    const auto type = [&](wchar_t c) {
+        PostMessageW(w.TLPults->Handle(), WM_CHAR, c, 1);
+        vcl::Application().ProcessMessages();
+    };
+    type(L'2');
+    EXPECT_EQ(w.TLPults->FocusedRow(), 2);
+    EXPECT_EQ(w.TLPults->FocusedData(), std::optional<std::intptr_t>(2));
+
+    w.TLPults->SetFocusedRow(0); // shows "1", entry 0
+    ClickHeader(w);
+    ClickHeader(w); // descending: 2, 10, 1
+    ASSERT_EQ(Rows(w), (std::vector<Row>{{"2", 2}, {"10", 1}, {"1", 0}}));
+    EXPECT_EQ(w.TLPults->FocusedRow(), 2);
+    EXPECT_EQ(w.TLPults->FocusedData(), std::optional<std::intptr_t>(0));
+}
+
 } // namespace
