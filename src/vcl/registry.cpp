@@ -29,6 +29,29 @@ std::wstring KeyPath(const std::string& path) {
     throw ERegistryException(WithName(templ, name));
 }
 
+// Texts of up to this many UTF-16 units are read with a single query.
+constexpr DWORD SmallText = 256;
+
+// A text too long for the first buffer: its size, then its data.
+std::string ReadLongString(HKEY key, const std::wstring& wname, const std::string& name) {
+    DWORD type = 0;
+    DWORD size = 0;
+    if (RegQueryValueExW(key, wname.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
+        size == 0) {
+        return {};
+    }
+    if (type != REG_SZ && type != REG_EXPAND_SZ) {
+        Raise("Invalid data type for '%s'", name);
+    }
+    std::vector<wchar_t> buf(size / sizeof(wchar_t) + 1, L'\0');
+    DWORD got = static_cast<DWORD>(buf.size() * sizeof(wchar_t));
+    if (RegQueryValueExW(key, wname.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buf.data()),
+                         &got) != ERROR_SUCCESS) {
+        Raise("Failed to get data for '%s'", name);
+    }
+    return Narrow(std::wstring_view(buf.data()));
+}
+
 // Deletes every subkey of `key`, last enumerated first, then `name` itself.
 bool DeleteTree(HKEY parent, const std::wstring& name) {
     HKEY raw = nullptr;
@@ -105,26 +128,29 @@ bool TRegistry::ValueExists(const std::string& name) const {
 }
 
 std::string TRegistry::ReadString(const std::string& name) const {
+    if (!impl_->current) {
+        return {};
+    }
     const std::wstring wname = Widen(name);
+    // Most texts fit here, so one query reads them; asking for the size first
+    // would double the calls when the stored console list is loaded. The last
+    // element stays zero: stored data need not end with one.
+    wchar_t small[SmallText + 1] = {};
     DWORD type = 0;
-    DWORD size = 0;
-    if (!impl_->current ||
-        RegQueryValueExW(impl_->current.get(), wname.c_str(), nullptr, &type, nullptr, &size) !=
-            ERROR_SUCCESS ||
-        size == 0) {
+    DWORD size = SmallText * sizeof(wchar_t);
+    const LSTATUS rc = RegQueryValueExW(impl_->current.get(), wname.c_str(), nullptr, &type,
+                                        reinterpret_cast<BYTE*>(small), &size);
+    if (rc == ERROR_MORE_DATA) {
+        return ReadLongString(impl_->current.get(), wname, name);
+    }
+    if (rc != ERROR_SUCCESS || size == 0) {
         return {};
     }
     if (type != REG_SZ && type != REG_EXPAND_SZ) {
         Raise("Invalid data type for '%s'", name);
     }
-    std::vector<wchar_t> buf(size / sizeof(wchar_t) + 1, L'\0');
-    DWORD got = static_cast<DWORD>(buf.size() * sizeof(wchar_t));
-    if (RegQueryValueExW(impl_->current.get(), wname.c_str(), nullptr, &type,
-                         reinterpret_cast<BYTE*>(buf.data()), &got) != ERROR_SUCCESS) {
-        Raise("Failed to get data for '%s'", name);
-    }
     // The text ends at the first zero, whatever the stored size says.
-    return Narrow(std::wstring_view(buf.data()));
+    return Narrow(std::wstring_view(small));
 }
 
 bool TRegistry::ReadBool(const std::string& name) const {

@@ -1,3 +1,4 @@
+#include "vcl/exception.h"
 #include "vcl/registry.h"
 #include "vcl/registry_snapshot.h"
 
@@ -66,4 +67,58 @@ TEST(RegistrySnapshot, PutsAKeyBackByteForByte) {
     WriteRaw(L"Absent\\k", L"v", REG_SZ, Sz(L"1").bytes);
     absent.Restore();
     EXPECT_FALSE(KeyExists(L"Absent"));
+}
+
+// Short texts are read with one query and long ones with two; at the boundary
+// and past it the text and the errors must be the same.
+TEST(Registry, ReadStringGivesTheSameAtEveryLength) {
+    ScratchHkcu hkcu;
+    struct Case {
+        const char* what;
+        DWORD type;
+        std::vector<std::uint8_t> data;
+        std::string text; // expected, unless it raises
+        bool raises;
+    };
+    const auto text = [](size_t units) {
+        std::wstring w(units, L'ж');
+        if (units > 0) {
+            w.back() = L'z';
+        }
+        return w;
+    };
+    const auto narrow = [](size_t units) {
+        std::string s;
+        for (size_t i = 0; i + 1 < units; ++i) {
+            s += "ж";
+        }
+        return units > 0 ? s + "z" : s;
+    };
+    std::vector<Case> cases = {
+        {"empty data", REG_SZ, {}, "", false},
+        {"odd size, no zero", REG_SZ, {'a', 0, 'b'}, "ab", false},
+        {"short binary", REG_BINARY, {1, 2}, "", true},
+        {"long binary", REG_BINARY, std::vector<std::uint8_t>(2000, 7), "", true},
+    };
+    for (size_t units : {1, 255, 256, 257, 4000}) {
+        cases.push_back({"text", REG_SZ, Sz(text(units)).bytes, narrow(units), false});
+    }
+    auto unterminated = Sz(text(256)).bytes;
+    unterminated.resize(512); // exactly the short buffer, without the zero
+    cases.push_back({"256 units, no zero", REG_SZ, unterminated, narrow(256), false});
+    auto expandable = Sz(L"%TEMP%" + text(300)).bytes;
+    cases.push_back({"long expandable", REG_EXPAND_SZ, expandable, "%TEMP%" + narrow(300), false});
+
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.what) + " " + std::to_string(c.data.size()));
+        WriteRaw(L"P", L"v", c.type, c.data);
+        vcl::TRegistry reg;
+        ASSERT_TRUE(reg.OpenKey("P", false));
+        if (c.raises) {
+            EXPECT_THROW(reg.ReadString("v"), vcl::ERegistryException);
+        } else {
+            EXPECT_EQ(reg.ReadString("v"), c.text);
+        }
+        EXPECT_EQ(reg.ReadString("missing"), "");
+    }
 }
