@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <unordered_map>
 
 namespace vcl {
 namespace {
@@ -197,17 +198,30 @@ void TSortableList::Sort() {
     if (sortOrder_ == TSortOrder::soNone || updating_ > 0) {
         return;
     }
-    std::vector<std::string> keys(rows_.size());
+    // A sorted list is rebuilt after every change with mostly the same texts:
+    // their keys are kept from one sort to the next.
+    static const std::string none;
+    std::vector<const std::string*> keys(rows_.size(), &none);
     if (sortText_) {
+        std::unordered_map<std::string, std::string> fresh;
+        fresh.reserve(rows_.size());
         for (size_t i = 0; i < rows_.size(); ++i) {
-            keys[i] = SortKey(sortText_(rows_[i].data));
+            std::string text = sortText_(rows_[i].data);
+            auto found = fresh.find(text);
+            if (found == fresh.end()) {
+                auto kept = sortKeys_.find(text);
+                std::string key = kept != sortKeys_.end() ? std::move(kept->second) : SortKey(text);
+                found = fresh.emplace(std::move(text), std::move(key)).first;
+            }
+            keys[i] = &found->second;
         }
+        sortKeys_ = std::move(fresh);
     }
     std::vector<size_t> order(rows_.size());
     std::iota(order.begin(), order.end(), size_t{0});
     const bool descending = sortOrder_ == TSortOrder::soDescending;
     std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
-        int c = keys[a].compare(keys[b]);
+        int c = keys[a]->compare(*keys[b]);
         if (c == 0) {
             // Equal texts keep the model's order.
             const std::intptr_t x = rows_[a].data;

@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace vcl {
@@ -105,6 +106,8 @@ class TSortableList : public TControl {
 
     std::vector<std::unique_ptr<TListColumn>> columns_;
     std::vector<Row> rows_;
+    // Sort keys by text, from the last sort.
+    std::unordered_map<std::string, std::string> sortKeys_;
     int updating_ = 0;
     bool redrawSuspended_ = false;
     std::function<std::string(std::intptr_t)> sortText_;
