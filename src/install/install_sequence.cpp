@@ -3,7 +3,7 @@
 #include "settings/settings_store.h"
 #include "vcl/exception.h"
 #include "vcl/files.h"
-#include "vcl/registry_snapshot.h"
+#include "vcl/registry_aside.h"
 
 #include <optional>
 
@@ -58,21 +58,23 @@ void DeployFiles(const std::string& installPath, const std::string& sourceExe,
 }
 
 bool RunInstall(const InstallerSettings& settings, InstallHost& host) {
-    std::optional<vcl::RegistrySnapshot> before;
+    std::optional<vcl::RegistryAside> before;
     try {
-        before = vcl::RegistrySnapshot::Take(ProductKeyPath);
+        // Set aside, not copied: a copy would read every console subkey first.
+        before = vcl::RegistryAside::Take(ProductKeyPath);
         SaveSettings(settings.InstallPath, settings.ServerAddress, settings.UseGoogle);
         DeployFiles(settings.InstallPath, host.SourceExecutable(), host.OwnerWindow());
         for (const TVortan& entry : settings.Pults) {
             SavePultPassword(entry.Pult, entry.Password);
         }
+        before->Drop();
         return true;
     } catch (const vcl::Exception& error) {
         std::string text = error.Message();
         // A failed install must not cost the user the settings of the last one.
         if (before) {
             try {
-                before->Restore();
+                before->PutBack();
             } catch (const vcl::Exception& restore) {
                 text += "\r\n" + restore.Message();
             }

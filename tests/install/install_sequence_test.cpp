@@ -132,6 +132,8 @@ TEST_F(Install, DeploysRegistersAndStoresEverything) {
     EXPECT_EQ(SubkeyNames(Product), (std::vector<std::wstring>{L"101", L"102"}));
     EXPECT_EQ(ReadRaw(Product + L"\\101", L"Password"), Sz(L"первый"));
     EXPECT_EQ(ReadRaw(Product + L"\\102", L"Password"), Sz(L"второй"));
+    // Nothing of the previous install is left beside the product key.
+    EXPECT_EQ(SubkeyNames(L"SOFTWARE\\Dremvik"), std::vector<std::wstring>{L"VortanBar"});
 }
 
 TEST_F(Install, ReplacesFilesInAnExistingFolderGivenWithATrailingBackslash) {
@@ -196,6 +198,7 @@ class InstallFailure : public Install {
         EXPECT_EQ(host.closed, 1);
         // The previous install's settings and consoles are back, byte for byte.
         EXPECT_EQ(vcl::RegistrySnapshot::Take("SOFTWARE\\Dremvik\\VortanBar"), before);
+        EXPECT_EQ(SubkeyNames(L"SOFTWARE\\Dremvik"), std::vector<std::wstring>{L"VortanBar"});
         EXPECT_EQ(RegisteredServer().has_value(), c.registered);
         EXPECT_EQ(fs::exists(folder / "VortanBarSetup.exe"), c.copied);
     }
