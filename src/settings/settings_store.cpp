@@ -3,6 +3,7 @@
 #include "vcl/exception.h"
 #include "vcl/registry.h"
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -27,14 +28,15 @@ void LoadSettings(InstallerSettings& settings) {
     if (!reg.OpenKey(ProductKeyPath, false)) {
         return;
     }
-    if (reg.ValueExists(ServerAddressValue)) {
-        settings.ServerAddress = reg.ReadString(ServerAddressValue);
+    // Each "if it exists, read it" in one query.
+    if (auto server = reg.ReadStringIfExists(ServerAddressValue)) {
+        settings.ServerAddress = std::move(*server);
     }
-    if (reg.ValueExists(InstallPathValue)) {
-        settings.InstallPath = reg.ReadString(InstallPathValue);
+    if (auto path = reg.ReadStringIfExists(InstallPathValue)) {
+        settings.InstallPath = std::move(*path);
     }
-    if (reg.ValueExists(UseGoogleValue)) {
-        settings.UseGoogle = reg.ReadBool(UseGoogleValue);
+    if (auto google = reg.ReadBoolIfExists(UseGoogleValue)) {
+        settings.UseGoogle = *google;
     }
     std::vector<std::string> names;
     reg.GetKeyNames(names);

@@ -128,23 +128,35 @@ bool TRegistry::ValueExists(const std::string& name) const {
 }
 
 std::string TRegistry::ReadString(const std::string& name) const {
+    return ReadStringIfExists(name).value_or(std::string());
+}
+
+std::optional<std::string> TRegistry::ReadStringIfExists(const std::string& name) const {
     if (!impl_->current) {
-        return {};
+        return std::nullopt;
     }
     const std::wstring wname = Widen(name);
-    // Most texts fit here, so one query reads them; asking for the size first
-    // would double the calls when the stored console list is loaded. The last
-    // element stays zero: stored data need not end with one.
+    // Most texts fit here, so one query tells whether the value exists and
+    // reads it; asking first for its presence and its size would triple the
+    // calls when the stored console list is loaded. The last element stays
+    // zero: stored data need not end with one.
     wchar_t small[SmallText + 1] = {};
     DWORD type = 0;
     DWORD size = SmallText * sizeof(wchar_t);
     const LSTATUS rc = RegQueryValueExW(impl_->current.get(), wname.c_str(), nullptr, &type,
                                         reinterpret_cast<BYTE*>(small), &size);
-    if (rc == ERROR_MORE_DATA) {
+    if (rc == ERROR_FILE_NOT_FOUND) {
+        return std::nullopt;
+    }
+    if (rc != ERROR_SUCCESS) {
+        // Too long for the buffer, or something odd: the size first, then the data.
+        if (rc != ERROR_MORE_DATA && !ValueExists(name)) {
+            return std::nullopt;
+        }
         return ReadLongString(impl_->current.get(), wname, name);
     }
-    if (rc != ERROR_SUCCESS || size == 0) {
-        return {};
+    if (size == 0) {
+        return std::string();
     }
     if (type != REG_SZ && type != REG_EXPAND_SZ) {
         Raise("Invalid data type for '%s'", name);
@@ -160,6 +172,31 @@ bool TRegistry::ReadBool(const std::string& name) const {
     if (!impl_->current ||
         RegQueryValueExW(impl_->current.get(), Widen(name).c_str(), nullptr, &type,
                          reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS) {
+        Raise("Failed to get data for '%s'", name);
+    }
+    if (type != REG_DWORD) {
+        Raise("Invalid data type for '%s'", name);
+    }
+    return value != 0;
+}
+
+std::optional<bool> TRegistry::ReadBoolIfExists(const std::string& name) const {
+    if (!impl_->current) {
+        return std::nullopt;
+    }
+    DWORD type = 0;
+    DWORD value = 0;
+    DWORD size = sizeof(value);
+    const LSTATUS rc = RegQueryValueExW(impl_->current.get(), Widen(name).c_str(), nullptr, &type,
+                                        reinterpret_cast<BYTE*>(&value), &size);
+    if (rc == ERROR_FILE_NOT_FOUND) {
+        return std::nullopt;
+    }
+    if (rc != ERROR_SUCCESS) {
+        // Longer than 4 bytes, or something odd: as the two steps would answer.
+        if (!ValueExists(name)) {
+            return std::nullopt;
+        }
         Raise("Failed to get data for '%s'", name);
     }
     if (type != REG_DWORD) {

@@ -2,6 +2,7 @@
 // Our TRegistry: one open key at a time below a root, every key opened with
 // full access. Texts are UTF-8 here and REG_SZ (UTF-16) in the hive.
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,10 @@ class TRegistry {
     std::string ReadString(const std::string& name) const;
     // Reads a 32-bit integer; true when it is not 0.
     bool ReadBool(const std::string& name) const;
+    // ValueExists followed by ReadString or ReadBool, in one query: nothing
+    // when the value does not exist, otherwise what the read gives or raises.
+    std::optional<std::string> ReadStringIfExists(const std::string& name) const;
+    std::optional<bool> ReadBoolIfExists(const std::string& name) const;
     void WriteString(const std::string& name, const std::string& value);
     void WriteBool(const std::string& name, bool value);
 

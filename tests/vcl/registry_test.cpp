@@ -1,5 +1,6 @@
 #include "vcl/exception.h"
 #include "vcl/registry.h"
+#include "vcl/registry_aside.h"
 #include "vcl/registry_snapshot.h"
 
 #include "support/scratch.h"
@@ -116,9 +117,81 @@ TEST(Registry, ReadStringGivesTheSameAtEveryLength) {
         ASSERT_TRUE(reg.OpenKey("P", false));
         if (c.raises) {
             EXPECT_THROW(reg.ReadString("v"), vcl::ERegistryException);
+            EXPECT_THROW(reg.ReadStringIfExists("v"), vcl::ERegistryException);
         } else {
             EXPECT_EQ(reg.ReadString("v"), c.text);
+            EXPECT_EQ(reg.ReadStringIfExists("v"), std::optional<std::string>(c.text));
         }
         EXPECT_EQ(reg.ReadString("missing"), "");
+        EXPECT_EQ(reg.ReadStringIfExists("missing"), std::nullopt);
     }
+}
+
+TEST(Registry, ReadBoolIfExistsAnswersAsValueExistsThenReadBool) {
+    ScratchHkcu hkcu;
+    struct Case {
+        DWORD type;
+        std::vector<std::uint8_t> data;
+        const char* outcome; // "true", "false" or the message raised
+    };
+    const Case cases[] = {
+        {REG_DWORD, Dword(5).bytes, "true"},
+        {REG_DWORD, Dword(0).bytes, "false"},
+        {REG_QWORD, std::vector<std::uint8_t>(8, 1), "Failed to get data for 'v'"},
+        {REG_SZ, Sz(L"1").bytes, "Invalid data type for 'v'"},
+        {REG_SZ, Sz(L"true").bytes, "Failed to get data for 'v'"},
+        {REG_BINARY, {1, 0, 0, 0}, "Invalid data type for 'v'"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.outcome);
+        WriteRaw(L"P", L"v", c.type, c.data);
+        vcl::TRegistry reg;
+        ASSERT_TRUE(reg.OpenKey("P", false));
+        const auto twoSteps = [&]() -> std::string {
+            try {
+                return reg.ReadBool("v") ? "true" : "false";
+            } catch (const vcl::ERegistryException& e) {
+                return e.Message();
+            }
+        };
+        const auto oneQuery = [&]() -> std::string {
+            try {
+                const auto value = reg.ReadBoolIfExists("v");
+                return !value ? "missing" : (*value ? "true" : "false");
+            } catch (const vcl::ERegistryException& e) {
+                return e.Message();
+            }
+        };
+        EXPECT_EQ(twoSteps(), c.outcome);
+        EXPECT_EQ(oneQuery(), c.outcome);
+        EXPECT_EQ(reg.ReadBoolIfExists("missing"), std::nullopt);
+    }
+}
+
+TEST(RegistryAside, PutsTheKeyBackByteForByteOrDropsIt) {
+    ScratchHkcu hkcu;
+    WriteRaw(L"P.previous\\stale", L"v", REG_SZ, Sz(L"left by a cut-short run").bytes);
+    WriteRaw(L"P", L"sz", REG_SZ, Sz(L"текст").bytes);
+    WriteRaw(L"P", L"bin", REG_BINARY, {0, 1, 2, 255});
+    WriteRaw(L"P\\sub\\deeper", L"x", REG_EXPAND_SZ, Sz(L"%TEMP%").bytes);
+    const auto before = vcl::RegistrySnapshot::Take("P");
+
+    auto aside = vcl::RegistryAside::Take("P\\");
+    EXPECT_FALSE(KeyExists(L"P"));
+    WriteRaw(L"P\\new", L"y", REG_SZ, Sz(L"half written").bytes);
+    aside.PutBack();
+    EXPECT_EQ(vcl::RegistrySnapshot::Take("P"), before);
+    EXPECT_FALSE(KeyExists(L"P.previous"));
+
+    auto again = vcl::RegistryAside::Take("P");
+    WriteRaw(L"P", L"fresh", REG_SZ, Sz(L"1").bytes);
+    again.Drop();
+    EXPECT_EQ(ValueNames(L"P"), std::vector<std::wstring>{L"fresh"});
+    EXPECT_TRUE(SubkeyNames(L"P").empty());
+    EXPECT_FALSE(KeyExists(L"P.previous"));
+
+    auto absent = vcl::RegistryAside::Take("Absent");
+    WriteRaw(L"Absent\\k", L"v", REG_SZ, Sz(L"1").bytes);
+    absent.PutBack();
+    EXPECT_FALSE(KeyExists(L"Absent"));
 }
