@@ -46,8 +46,10 @@ std::intptr_t TPanel::WindowProc(unsigned message, std::uintptr_t wParam, std::i
 
 void TGroupBox::CreateHandle(const ControlRow& row) {
     SetColor(row.look.color);
+    // No WS_CLIPCHILDREN: the frame covers the whole box and paints no interior,
+    // so the box must erase under it, as a dialog does under its group boxes.
     detail::MakeChildWindow(*this, detail::OwnClassName(detail::OwnClass::GroupBox),
-                            WS_VISIBLE | ContainerStyle, WS_EX_CONTROLPARENT, Parent()->Handle(),
+                            WS_VISIBLE | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, Parent()->Handle(),
                             RowBounds(row), row.caption, ControlId());
 }
 
