@@ -177,7 +177,8 @@ std::intptr_t TControl::WindowProc(unsigned message, std::uintptr_t wParam, std:
     case WM_ERASEBKGND: {
         RECT r{};
         GetClientRect(handle_, &r);
-        FillRect(reinterpret_cast<HDC>(wParam), &r, detail::BrushFor(color_));
+        FillRect(detail::FromMessage<HDC>(static_cast<std::intptr_t>(wParam)), &r,
+                 detail::BrushFor(color_));
         return 1;
     }
     default:

@@ -223,7 +223,7 @@ int TForm::ShowModal() {
     EnumThreadWindows(
         GetCurrentThreadId(),
         [](HWND w, LPARAM list) -> BOOL {
-            auto* windows = reinterpret_cast<std::vector<HWND>*>(list);
+            auto* windows = detail::FromMessage<std::vector<HWND>*>(list);
             if (IsWindowVisible(w) != FALSE && IsWindowEnabled(w) != FALSE) {
                 windows->push_back(w);
             }

@@ -18,7 +18,7 @@ std::unordered_map<HWND, TControl*>& Handles() {
 // exception at the boundary: one may not cross user32 on 64-bit Windows.
 LRESULT CALLBACK OwnWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        const auto* cs = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        const auto* cs = FromMessage<const CREATESTRUCTW*>(lParam);
         if (cs->lpCreateParams != nullptr) {
             RegisterHandle(hwnd, static_cast<TControl*>(cs->lpCreateParams));
         }
@@ -108,7 +108,7 @@ HWND MakeChildWindow(TControl& self, const wchar_t* className, DWORD style, DWOR
                      HWND parent, const TRect& b, const std::string& text, int id) {
     HWND hwnd = CreateWindowExW(
         exStyle, className, Widen(text).c_str(), style | WS_CHILD, b.Left, b.Top, b.Width, b.Height,
-        parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ModuleInstance(), &self);
+        parent, FromMessage<HMENU>(static_cast<std::intptr_t>(id)), ModuleInstance(), &self);
     if (hwnd == nullptr) {
         throw Exception("Cannot create the window " + self.Name());
     }
@@ -125,6 +125,8 @@ HINSTANCE ModuleInstance() {
 void ShowCurrentException() noexcept {
     try {
         try {
+            // Only ever called from inside a catch block.
+            // cppcheck-suppress rethrowNoCurrentException
             throw;
         } catch (const Exception& error) {
             Application().ShowException(error);
@@ -142,14 +144,14 @@ bool ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
     switch (message) {
     case WM_COMMAND:
         if (lParam != 0) {
-            if (TControl* child = ControlFromHandle(reinterpret_cast<HWND>(lParam))) {
+            if (TControl* child = ControlFromHandle(FromMessage<HWND>(lParam))) {
                 result = 0;
                 return child->Command(HIWORD(wParam));
             }
         }
         return false;
     case WM_NOTIFY: {
-        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        const auto* header = FromMessage<const NMHDR*>(lParam);
         if (TControl* child = ControlFromHandle(header->hwndFrom)) {
             std::intptr_t r = 0;
             if (child->Notify(header, r)) {
@@ -163,8 +165,9 @@ bool ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORLISTBOX:
-        if (TControl* child = ControlFromHandle(reinterpret_cast<HWND>(lParam))) {
-            if (void* brush = child->ControlColor(reinterpret_cast<HDC>(wParam))) {
+        if (TControl* child = ControlFromHandle(FromMessage<HWND>(lParam))) {
+            if (void* brush =
+                    child->ControlColor(FromMessage<HDC>(static_cast<std::intptr_t>(wParam)))) {
                 result = reinterpret_cast<LRESULT>(brush);
                 return true;
             }

@@ -3,6 +3,7 @@
 #include "vcl/control.h"
 #include "vcl/font.h"
 
+#include <cstdint>
 #include <string>
 
 #include <windows.h>
@@ -12,6 +13,11 @@
 #endif
 
 namespace vcl::detail {
+
+// Messages carry handles and pointers in their integer parameters.
+template <class T> T FromMessage(std::intptr_t value) {
+    return reinterpret_cast<T>(value); // NOLINT(performance-no-int-to-ptr)
+}
 
 // Our own window classes; all of them share one window procedure.
 enum class OwnClass { Form, Panel, GroupBox, PageControl, TabSheet, Image, Bevel };
