@@ -21,6 +21,7 @@ std::ostream& operator<<(std::ostream& out, const Row& row) {
 
 std::vector<Row> Rows(TfmMain& w) {
     std::vector<Row> rows;
+    rows.reserve(static_cast<size_t>(w.TLPults->Count()));
     for (int i = 0; i < w.TLPults->Count(); ++i) {
         rows.push_back({w.TLPults->RowText(i), w.TLPults->RowData(i)});
     }
@@ -34,7 +35,8 @@ std::vector<TVortan> Entries(TfmMain& w) {
 // Presses the button the dialog's way of closing names.
 enum class Close { Ok, CancelButton, Escape, CloseBox };
 
-std::function<void(vcl::TForm&)> Answer(std::string pult, std::string password, Close how) {
+std::function<void(vcl::TForm&)> Answer(const std::string& pult, const std::string& password,
+                                        Close how) {
     return [=](vcl::TForm& form) {
         FillEditor(form, pult, password);
         TfmPultEdit& editor = Editor(form);
@@ -71,6 +73,8 @@ class ConsolePageTest : public WizardTest {
     }
 };
 
+} // namespace
+
 TEST_F(ConsolePageTest, EnteringWithLoadedEntriesListsThemInOrderWithTheirPositions) {
     SeedThree();
     TfmMain& w = OpenConsole();
@@ -101,7 +105,11 @@ TEST_F(ConsolePageTest, TheSameNumberAddedTwiceGivesTwoEntriesAndTwoRows) {
     EXPECT_EQ(Rows(w), (std::vector<Row>{{"5", 0}, {"5", 1}}));
 }
 
+namespace {
+
 class CancelledAddTest : public ConsolePageTest, public ::testing::WithParamInterface<Close> {};
+
+} // namespace
 
 TEST_P(CancelledAddTest, ChangesNothing) {
     SeedThree();
@@ -113,10 +121,14 @@ TEST_P(CancelledAddTest, ChangesNothing) {
     EXPECT_EQ(Rows(w), (std::vector<Row>{{"1", 0}, {"10", 1}, {"2", 2}}));
 }
 
+namespace {
+
 std::string CloseName(const ::testing::TestParamInfo<Close>& info) {
     static const char* const names[] = {"Ok", "CancelButton", "Escape", "CloseBox"};
     return names[static_cast<int>(info.param)];
 }
+
+} // namespace
 
 INSTANTIATE_TEST_SUITE_P(Console, CancelledAddTest,
                          ::testing::Values(Close::CancelButton, Close::Escape, Close::CloseBox),
@@ -205,6 +217,8 @@ TEST_F(ConsolePageTest, DeletingTheOnlyEntryDisablesInstall) {
     EXPECT_FALSE(Click(*w.BtNext));
 }
 
+namespace {
+
 // Clicks the list's column header, as the mouse does.
 void ClickHeader(TfmMain& w) {
     HWND header = ListView_GetHeader(w.TLPults->Handle());
@@ -214,6 +228,8 @@ void ClickHeader(TfmMain& w) {
     SendMessageW(header, WM_LBUTTONDOWN, MK_LBUTTON, at);
     SendMessageW(header, WM_LBUTTONUP, 0, at);
 }
+
+} // namespace
 
 TEST_F(ConsolePageTest, AfterSortingEditAndDeleteActOnTheFocusedRowsEntry) {
     SeedThree(); // Pults: 1, 10, 2
@@ -280,8 +296,13 @@ TEST_F(ConsolePageTest, TheListItselfNeitherEditsCellsNorDeletesRows) {
     EXPECT_EQ(w.TLPults->Count(), 3);
 }
 
+namespace {
+
 // The list holds its rows itself and the system list asks only for those it
 // shows; the keyboard's type-ahead and a sort still land on the right entry.
+
+} // namespace
+
 TEST_F(ConsolePageTest, TypingAndSortingKeepTheFocusOnItsEntry) {
     SeedThree(); // rows: 1, 10, 2
     TfmMain& w = OpenConsole();
@@ -302,5 +323,3 @@ TEST_F(ConsolePageTest, TypingAndSortingKeepTheFocusOnItsEntry) {
     EXPECT_EQ(w.TLPults->FocusedRow(), 2);
     EXPECT_EQ(w.TLPults->FocusedData(), std::optional<std::intptr_t>(0));
 }
-
-} // namespace

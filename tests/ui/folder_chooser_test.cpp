@@ -12,6 +12,8 @@ namespace {
 
 class FolderChooserTest : public WizardTest {};
 
+} // namespace
+
 TEST_F(FolderChooserTest, IsAskedWithItsTitleAndOptionsOwnedByTheWizard) {
     TfmMain& w = Open();
     GoTo("TSDir");
@@ -43,6 +45,8 @@ TEST_F(FolderChooserTest, AnsweredPutsThatPathInTheBoxAndNextStoresIt) {
     ASSERT_TRUE(Click(*w.BtNext));
     EXPECT_EQ(w.Settings().InstallPath, "C:\\Папка с пробелами");
 }
+
+namespace {
 
 // Presses a button of the shell's real chooser from another thread once it is up.
 class ChooserPresser {
@@ -77,7 +81,7 @@ class ChooserPresser {
         } search{owner, nullptr};
         EnumWindows(
             [](HWND w, LPARAM p) -> BOOL {
-                auto* s = reinterpret_cast<Search*>(p);
+                auto* s = reinterpret_cast<Search*>(p); // NOLINT(performance-no-int-to-ptr)
                 if (GetWindow(w, GW_OWNER) == s->owner && IsWindowVisible(w) != FALSE) {
                     s->found = w;
                     return FALSE;
@@ -102,6 +106,8 @@ class ChooserPresser {
     std::atomic<bool> found_{false};
     std::atomic<bool> titleShown_{false};
 };
+
+} // namespace
 
 TEST_F(FolderChooserTest, TheShellsChooserCancelledChangesNothing) {
     UseRealFolderChooser();
@@ -133,5 +139,3 @@ TEST_F(FolderChooserTest, TheShellsChooserAnsweredGivesAFileSystemPath) {
     EXPECT_NE(GetFileAttributesW(vcl::Widen(chosen).c_str()), INVALID_FILE_ATTRIBUTES)
         << chosen << " names an existing folder";
 }
-
-} // namespace

@@ -11,6 +11,8 @@
 
 #include <commctrl.h>
 
+#include <cstdlib>
+
 using namespace ui_testing;
 
 namespace {
@@ -65,7 +67,7 @@ bool TakesFocus(vcl::ControlClass cls) {
 
 LOGFONTW FontOf(HWND h) {
     LOGFONTW lf{};
-    auto font = reinterpret_cast<HFONT>(SendMessageW(h, WM_GETFONT, 0, 0));
+    auto font = vcl::detail::FromMessage<HFONT>(SendMessageW(h, WM_GETFONT, 0, 0));
     EXPECT_NE(font, nullptr);
     GetObjectW(font, sizeof(lf), &lf);
     return lf;
@@ -179,9 +181,9 @@ void ExpectFormMatches(vcl::TForm& form, const vcl::FormDescription& description
         if (row.cls == vcl::ControlClass::Label) {
             // The colour the label is drawn in, and its parent's background under it.
             HDC dc = CreateCompatibleDC(nullptr);
-            auto brush = reinterpret_cast<HBRUSH>(SendMessageW(parent->Handle(), WM_CTLCOLORSTATIC,
-                                                               reinterpret_cast<WPARAM>(dc),
-                                                               reinterpret_cast<LPARAM>(h)));
+            auto brush = vcl::detail::FromMessage<HBRUSH>(
+                SendMessageW(parent->Handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                             reinterpret_cast<LPARAM>(h)));
             EXPECT_EQ(GetTextColor(dc), vcl::detail::ResolveColor(font.color));
             LOGBRUSH lb{};
             GetObjectW(brush, sizeof(lb), &lb);
@@ -219,6 +221,8 @@ void ExpectFormMatches(vcl::TForm& form, const vcl::FormDescription& description
 
 class FormLayoutTest : public WizardTest {};
 
+} // namespace
+
 TEST_F(FormLayoutTest, TheWizardWindowMatchesItsDescription) {
     TfmMain& w = Open();
     ExpectFormMatches(w, MainFormDescription());
@@ -230,8 +234,8 @@ TEST_F(FormLayoutTest, TheWizardWindowMatchesItsDescription) {
     // Centred on the desktop, carrying its own taskbar button.
     RECT r{};
     GetWindowRect(w.Handle(), &r);
-    EXPECT_NEAR((r.left + r.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
-    EXPECT_NEAR((r.top + r.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
+    EXPECT_LE(std::abs(r.left + r.right - GetSystemMetrics(SM_CXSCREEN)), 1);
+    EXPECT_LE(std::abs(r.top + r.bottom - GetSystemMetrics(SM_CYSCREEN)), 1);
     EXPECT_EQ(GetWindow(w.Handle(), GW_OWNER), nullptr);
     EXPECT_NE(GetWindowLongPtrW(w.Handle(), GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
 }
@@ -252,5 +256,3 @@ TEST_F(FormLayoutTest, TheEditorMatchesItsDescriptionAndItsButtonsTheirKinds) {
     });
     ASSERT_TRUE(Click(*fmMain->BtAdd));
 }
-
-} // namespace

@@ -21,10 +21,14 @@ class KeysTest : public WizardTest {
     }
 };
 
+} // namespace
+
 TEST_F(KeysTest, NextHasTheFocusWhenTheWindowOpens) {
     Open();
     EXPECT_EQ(FocusedName(), "BtNext");
 }
+
+namespace {
 
 struct TabCase {
     const char* page;
@@ -42,6 +46,8 @@ const TabCase TabCases[] = {
 };
 
 class TabOrderTest : public KeysTest, public ::testing::WithParamInterface<TabCase> {};
+
+} // namespace
 
 TEST_P(TabOrderTest, FollowsTheLayoutTablesOnEachPage) {
     const TabCase& c = GetParam();
@@ -129,5 +135,3 @@ TEST_F(KeysTest, EnterOnTheFinishPageCloses) {
     PressKey(VK_RETURN);
     EXPECT_TRUE(vcl::Application().Terminated());
 }
-
-} // namespace

@@ -11,6 +11,8 @@ class RealMessageBoxTest : public WizardTest {
     RealMessageBoxTest() { UseRealMessageBoxes(); }
 };
 
+} // namespace
+
 TEST_F(RealMessageBoxTest, AFolderRefusalIsAnErrorBoxOwnedByTheWizard) {
     TfmMain& w = Open();
     GoTo("TSDir");
@@ -58,5 +60,3 @@ TEST_F(RealMessageBoxTest, TheEditorsRefusalIsOwnedByTheEditor) {
     EXPECT_TRUE(answerer.Seen()[0].icon);
     EXPECT_EQ(answerer.Seen()[0].owner, editorWindow);
 }
-
-} // namespace

@@ -64,6 +64,8 @@ const PageLook Finish{
 
 class PageFlowTest : public WizardTest {};
 
+} // namespace
+
 TEST_F(PageFlowTest, EachPageShowsItsHeaderAndButtonsGoingForwardAndBack) {
     TfmMain& w = Open();
     ExpectLook(w, Welcome);
@@ -91,7 +93,11 @@ TEST_F(PageFlowTest, WithoutSavedSettingsThePagesShowTheDefaults) {
     EXPECT_FALSE(w.RBYa->Checked());
 }
 
+namespace {
+
 class SavedSettingsTest : public WizardTest {};
+
+} // namespace
 
 TEST_F(SavedSettingsTest, RegistryValuesAppearOnTheirPages) {
     WriteRaw(ProductKey, L"Install Path", REG_SZ, Sz(L"D:\\Saved Folder").bytes);
@@ -124,6 +130,8 @@ TEST_F(SavedSettingsTest, AnEmptySavedFolderOpensEmptyAndIsRefusedUntilTyped) {
     EXPECT_EQ(w.Settings().InstallPath, "E:\\Typed");
     EXPECT_EQ(boxes, std::vector<ShownBox>{FolderRefused});
 }
+
+namespace {
 
 // ---------------------------------------------------------------------------
 // The transitions: from a page, an event under a condition, to a page, with effects.
@@ -261,6 +269,8 @@ const Transition Transitions[] = {
 
 class TransitionTest : public WizardTest, public ::testing::WithParamInterface<Transition> {};
 
+} // namespace
+
 TEST_P(TransitionTest, LeadsToItsPageWithItsEffects) {
     const Transition& t = GetParam();
     TfmMain& w = Open();
@@ -322,7 +332,11 @@ TEST_F(PageFlowTest, ExactlyOneMapIsCheckedOnceTheServerPageIsShown) {
     EXPECT_FALSE(w.RBYa->Checked());
 }
 
+namespace {
+
 class InstallFromWizardTest : public WizardTest {};
+
+} // namespace
 
 TEST_F(InstallFromWizardTest, AnInstallErrorIsShownThenTheFinishPageAndTheProgramEnds) {
     WriteRaw(ProductKey + L"\\7", L"Password", REG_SZ, Sz(L"pw").bytes);
@@ -352,5 +366,3 @@ TEST_F(InstallFromWizardTest, CloseOnTheFinishPageEndsTheProgram) {
     EXPECT_TRUE(boxes.empty());
     EXPECT_FALSE(KeyExists(ProductKey));
 }
-
-} // namespace

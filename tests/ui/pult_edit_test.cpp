@@ -3,6 +3,8 @@
 
 #include "vcl/text.h"
 
+#include <cstdlib>
+
 using namespace ui_testing;
 
 namespace {
@@ -45,6 +47,8 @@ const OkCase OkCases[] = {
 
 class EditorOkTest : public WizardTest, public ::testing::WithParamInterface<OkCase> {};
 
+} // namespace
+
 TEST_P(EditorOkTest, RefusesOrCloses) {
     const OkCase& c = GetParam();
     TfmMain& w = Open();
@@ -76,7 +80,11 @@ TEST_P(EditorOkTest, RefusesOrCloses) {
 INSTANTIATE_TEST_SUITE_P(Editor, EditorOkTest, ::testing::ValuesIn(OkCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+namespace {
+
 class EditorWindowTest : public WizardTest {};
+
+} // namespace
 
 TEST_F(EditorWindowTest, IsOwnedByTheMainWindowCentredOnItAndModal) {
     TfmMain& w = Open();
@@ -96,8 +104,8 @@ TEST_F(EditorWindowTest, IsOwnedByTheMainWindowCentredOnItAndModal) {
         RECT dialog{};
         GetWindowRect(w.Handle(), &main);
         GetWindowRect(shown, &dialog);
-        EXPECT_NEAR((dialog.left + dialog.right) / 2, (main.left + main.right) / 2, 1);
-        EXPECT_NEAR((dialog.top + dialog.bottom) / 2, (main.top + main.bottom) / 2, 1);
+        EXPECT_LE(std::abs((dialog.left + dialog.right) - (main.left + main.right)), 2);
+        EXPECT_LE(std::abs((dialog.top + dialog.bottom) - (main.top + main.bottom)), 2);
         EXPECT_EQ(GetWindowLongPtrW(shown, GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0);
         EXPECT_TRUE(Click(*Editor(form).BitBtn2));
     });
@@ -143,5 +151,3 @@ TEST_F(EditorWindowTest, TheFirstBoxHasTheFocusAndTabWalksTheDialog) {
     });
     ASSERT_TRUE(Click(*w.BtAdd));
 }
-
-} // namespace

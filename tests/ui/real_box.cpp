@@ -32,6 +32,7 @@ bool ShowsIcon(HWND box) {
 
 RealBoxAnswerer::RealBoxAnswerer() {
     current = this;
+    // cppcheck-suppress useInitializationList ; the hook may call back once it is set
     hook_ = SetWindowsHookExW(WH_CBT, Hook, nullptr, GetCurrentThreadId());
 }
 
@@ -42,7 +43,7 @@ RealBoxAnswerer::~RealBoxAnswerer() {
 
 LRESULT CALLBACK RealBoxAnswerer::Hook(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HCBT_ACTIVATE && current != nullptr) {
-        HWND window = reinterpret_cast<HWND>(wParam);
+        HWND window = reinterpret_cast<HWND>(wParam); // NOLINT(performance-no-int-to-ptr)
         if (ClassOf(window) == L"#32770" && GetDlgItem(window, 0xFFFF) != nullptr) {
             current->seen_.push_back({TextOf(GetDlgItem(window, 0xFFFF)), TextOf(window),
                                       ShowsIcon(window), GetWindow(window, GW_OWNER)});

@@ -43,7 +43,7 @@ std::vector<HWND> TopLevelOf(DWORD pid, bool visibleOnly) {
     } search{pid, visibleOnly, {}};
     EnumWindows(
         [](HWND w, LPARAM p) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(p);
+            auto* s = reinterpret_cast<Search*>(p); // NOLINT(performance-no-int-to-ptr)
             DWORD owner = 0;
             GetWindowThreadProcessId(w, &owner);
             if (owner == s->pid && (!s->visibleOnly || IsWindowVisible(w) != FALSE)) {
@@ -64,7 +64,7 @@ HWND FindChild(HWND parent, const std::wstring& cls, const std::wstring& text) {
     EnumChildWindows(
         parent,
         [](HWND w, LPARAM p) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(p);
+            auto* s = reinterpret_cast<Search*>(p); // NOLINT(performance-no-int-to-ptr)
             if (ClassOf(w) == s->cls && TextOf(w) == s->text && IsWindowVisible(w) != FALSE) {
                 s->found = w;
                 return FALSE;
@@ -139,10 +139,14 @@ class Wizard {
 };
 
 class StartupTest : public ::testing::Test {
+  public:
+    ~StartupTest() override { CleanProductKey(); }
+
   protected:
     StartupTest() { CleanProductKey(); }
-    ~StartupTest() override { CleanProductKey(); }
 };
+
+} // namespace
 
 TEST_F(StartupTest, AWrongTypedSettingIsShownCaptionedWithTheTitleAndNoWizardOpens) {
     HKEY key = nullptr;
@@ -168,6 +172,8 @@ TEST_F(StartupTest, AWrongTypedSettingIsShownCaptionedWithTheTitleAndNoWizardOpe
     EXPECT_EQ(wizard.ExitCode(), 0u);
 }
 
+namespace {
+
 struct WayOut {
     const char* name;
     std::function<void(HWND wizard)> leave;
@@ -189,6 +195,8 @@ const WayOut WaysOut[] = {
 };
 
 class WayOutTest : public StartupTest, public ::testing::WithParamInterface<WayOut> {};
+
+} // namespace
 
 TEST_P(WayOutTest, EndsWithExitCodeZeroAndWritesNothing) {
     Wizard wizard;
@@ -246,5 +254,3 @@ TEST_F(StartupTest, AfterAnInstallErrorTheProgramEndsWithExitCodeZero) {
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(wizard.ExitCode(), 0u);
 }
-
-} // namespace

@@ -77,6 +77,8 @@ class WindowLayerTest : public ::testing::Test {
     std::vector<Box> boxes;
 };
 
+} // namespace
+
 TEST_F(WindowLayerTest, BmClickPressesADisabledButtonSoTestsMustCheckFirst) {
     TestForm& f = Open();
     int clicks = 0;
@@ -230,10 +232,14 @@ TEST_F(WindowLayerTest, OneFontHandlePerFontAsked) {
     EXPECT_EQ(lf.lfWeight, FW_BOLD);
 }
 
+namespace {
+
 struct BadDescription {
     const char* name;
     std::vector<vcl::ControlRow> rows;
 };
+
+} // namespace
 
 TEST_F(WindowLayerTest, AFaultyDescriptionFailsLoudly) {
     const BadDescription bad[] = {
@@ -256,5 +262,3 @@ TEST_F(WindowLayerTest, AFaultyDescriptionFailsLoudly) {
     EXPECT_THROW(good.Get<vcl::TEdit>("Ok"), vcl::Exception) << "wrong class";
     EXPECT_THROW(good.Get<vcl::TButton>("Missing"), vcl::Exception) << "missing name";
 }
-
-} // namespace
