@@ -254,3 +254,44 @@ TEST_F(StartupTest, AfterAnInstallErrorTheProgramEndsWithExitCodeZero) {
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(wizard.ExitCode(), 0u);
 }
+
+namespace {
+
+std::wstring VersionString(const std::vector<BYTE>& info, const wchar_t* name) {
+    wchar_t* value = nullptr;
+    UINT size = 0;
+    const std::wstring path = std::wstring(L"\\StringFileInfo\\041904B0\\") + name;
+    if (VerQueryValueW(info.data(), path.c_str(), reinterpret_cast<void**>(&value), &size) ==
+        FALSE) {
+        return L"";
+    }
+    return value;
+}
+
+} // namespace
+
+TEST(ExecutableTest, CarriesItsVersionAndAManifestForCommonControlsAsInvoker) {
+    const std::wstring exe = Wide(WIZARD_EXE);
+    const DWORD size = GetFileVersionInfoSizeW(exe.c_str(), nullptr);
+    ASSERT_GT(size, 0u);
+    std::vector<BYTE> info(size);
+    ASSERT_TRUE(GetFileVersionInfoW(exe.c_str(), 0, size, info.data()));
+    EXPECT_EQ(VersionString(info, L"ProductName"), L"Вортан.Бар");
+    EXPECT_EQ(VersionString(info, L"CompanyName"), L"Dremvik");
+    EXPECT_EQ(VersionString(info, L"FileDescription"), L"Установщик Вортан.Бар");
+    EXPECT_EQ(VersionString(info, L"FileVersion"), L"1.0.0.0");
+
+    HMODULE module = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(module, nullptr);
+    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+    ASSERT_NE(found, nullptr);
+    const char* data = static_cast<const char*>(LockResource(LoadResource(module, found)));
+    const std::string manifest(data, SizeofResource(module, found));
+    FreeLibrary(module);
+    EXPECT_NE(manifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""),
+              std::string::npos);
+    EXPECT_NE(manifest.find("level=\"asInvoker\" uiAccess=\"false\""), std::string::npos);
+    EXPECT_NE(manifest.find("{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"), std::string::npos);
+    EXPECT_NE(manifest.find("{35138b9a-5d96-4fbd-8e2d-a2440225f93a}"), std::string::npos);
+    EXPECT_EQ(manifest.find("dpiAware"), std::string::npos) << "the system scales the window";
+}
