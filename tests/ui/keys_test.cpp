@@ -118,7 +118,7 @@ TEST_F(KeysTest, EnterOnTheConsolePageNeverStartsTheInstallByItself) {
 }
 
 TEST_F(KeysTest, EscNeverEndsTheWizard) {
-    TfmMain& w = Open();
+    Open();
     for (const char* page : {"TSHello", "TSDir", "TSServer", "TSVortan"}) {
         GoTo(page);
         PressKey(VK_ESCAPE);
