@@ -13,6 +13,7 @@ struct Find {
 };
 
 BOOL CALLBACK FindTop(HWND w, LPARAM p) {
+    // NOLINTNEXTLINE(performance-no-int-to-ptr): the callback's own parameter
     auto* f = reinterpret_cast<Find*>(p);
     DWORD pid = 0;
     GetWindowThreadProcessId(w, &pid);
@@ -29,6 +30,7 @@ struct Collect {
 };
 
 BOOL CALLBACK CollectChild(HWND w, LPARAM p) {
+    // NOLINTNEXTLINE(performance-no-int-to-ptr): the callback's own parameter
     auto* c = reinterpret_cast<Collect*>(p);
     if (ClassOf(w) == c->cls && Shown(w)) {
         c->found.push_back(w);
