@@ -4,6 +4,7 @@
 #include "window_driver.h"
 
 #include "support/scratch.h"
+#include "support/standin_registration.h"
 #include "vcl/text.h"
 
 #include <gtest/gtest.h>
@@ -88,21 +89,7 @@ struct Wizard {
 void ForgetInstall() {
     RegDeleteTreeW(HKEY_CURRENT_USER, L"SOFTWARE\\Dremvik");
     RegDeleteKeyW(HKEY_CURRENT_USER, L"SOFTWARE\\Dremvik");
-    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Classes\\VortanBar.StandIn");
-    RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\Classes\\VortanBar.StandIn");
-}
-
-std::optional<fs::path> RegisteredServer() {
-    const auto clsid = ReadRaw(L"Software\\Classes\\VortanBar.StandIn\\CLSID", L"");
-    if (!clsid || clsid->bytes.size() < 2) {
-        return std::nullopt;
-    }
-    const std::wstring id(reinterpret_cast<const wchar_t*>(clsid->bytes.data()));
-    const auto server = ReadRaw(L"Software\\Classes\\CLSID\\" + id + L"\\InprocServer32", L"");
-    if (!server || server->bytes.size() < 2) {
-        return std::nullopt;
-    }
-    return fs::path(std::wstring(reinterpret_cast<const wchar_t*>(server->bytes.data())));
+    ForgetRegistration();
 }
 
 DWORD RunBatch(const fs::path& script) {
