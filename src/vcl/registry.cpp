@@ -1,6 +1,7 @@
 #include "vcl/registry.h"
 
 #include "vcl/exception.h"
+#include "vcl/registry_path.h"
 #include "vcl/text.h"
 #include "vcl/win_handles.h"
 
@@ -15,14 +16,6 @@ HKEY RootHandle(RegistryRoot root) {
         break;
     }
     return HKEY_CURRENT_USER;
-}
-
-std::wstring KeyPath(const std::string& path) {
-    std::wstring w = Widen(path);
-    if (!w.empty() && w.back() == L'\\') {
-        w.pop_back();
-    }
-    return w;
 }
 
 [[noreturn]] void Raise(const char* templ, const std::string& name) {
@@ -98,7 +91,7 @@ void TRegistry::SetRootKey(RegistryRoot root) {
 
 bool TRegistry::OpenKey(const std::string& path, bool canCreate) {
     CloseKey();
-    const std::wstring w = KeyPath(path);
+    const std::wstring w = RegistryKeyPath(path);
     HKEY raw = nullptr;
     LSTATUS rc = canCreate
                      ? RegCreateKeyExW(impl_->root, w.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
@@ -245,7 +238,7 @@ void TRegistry::GetKeyNames(std::vector<std::string>& names) const {
 }
 
 bool TRegistry::DeleteKey(const std::string& path) {
-    return DeleteTree(impl_->root, KeyPath(path));
+    return DeleteTree(impl_->root, RegistryKeyPath(path));
 }
 
 } // namespace vcl

@@ -1,5 +1,7 @@
 #include "vcl/registry_aside.h"
 
+#include "vcl/registry_path.h"
+
 #include "vcl/exception.h"
 #include "vcl/registry.h"
 #include "vcl/text.h"
@@ -46,10 +48,7 @@ std::wstring LastName(const std::wstring& path) {
 
 RegistryAside RegistryAside::Take(const std::string& path) {
     RegistryAside aside;
-    aside.path_ = Widen(path);
-    if (!aside.path_.empty() && aside.path_.back() == L'\\') {
-        aside.path_.pop_back();
-    }
+    aside.path_ = RegistryKeyPath(path);
     aside.aside_ = aside.path_ + Widen(Suffix);
     aside.existed_ = Exists(aside.path_);
     if (!aside.existed_) {

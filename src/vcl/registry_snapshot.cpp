@@ -1,6 +1,7 @@
 #include "vcl/registry_snapshot.h"
 
 #include "vcl/exception.h"
+#include "vcl/registry_path.h"
 #include "vcl/text.h"
 #include "vcl/win_handles.h"
 
@@ -66,21 +67,14 @@ void WriteKey(HKEY key, const RegistrySnapshot::Key& in, const std::string& path
     }
 }
 
-std::wstring KeyPath(const std::string& path) {
-    std::wstring w = Widen(path);
-    if (!w.empty() && w.back() == L'\\') {
-        w.pop_back();
-    }
-    return w;
-}
-
 } // namespace
 
 RegistrySnapshot RegistrySnapshot::Take(const std::string& path) {
     RegistrySnapshot snap;
     snap.path_ = path;
     HKEY raw = nullptr;
-    const LSTATUS rc = RegOpenKeyExW(HKEY_CURRENT_USER, KeyPath(path).c_str(), 0, KEY_READ, &raw);
+    const LSTATUS rc =
+        RegOpenKeyExW(HKEY_CURRENT_USER, RegistryKeyPath(path).c_str(), 0, KEY_READ, &raw);
     if (rc == ERROR_FILE_NOT_FOUND) {
         return snap;
     }
@@ -94,7 +88,7 @@ RegistrySnapshot RegistrySnapshot::Take(const std::string& path) {
 }
 
 void RegistrySnapshot::Restore() const {
-    const std::wstring w = KeyPath(path_);
+    const std::wstring w = RegistryKeyPath(path_);
     const LSTATUS rc = RegDeleteTreeW(HKEY_CURRENT_USER, w.c_str());
     if (rc == ERROR_SUCCESS || rc == ERROR_FILE_NOT_FOUND) {
         RegDeleteKeyW(HKEY_CURRENT_USER, w.c_str());
